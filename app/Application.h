@@ -1,0 +1,10 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// The entry routine's work, apart from main(): settings, the instance guard, the application
+// object and its title, the windows, the message loop and the clean-up. createWindows builds
+// the program's windows and returns the main window, whose closing ends the loop.
+int RunSetup(int argc, char** argv, const std::function<QWidget*()>& createWindows);

@@ -1,0 +1,25 @@
+// The entry routine of the setup program.
+#include "app/Application.h"
+#include "app/Udebug.h"
+#include "app/Uglobalvar.h"
+
+#include <QWidget>
+
+namespace {
+// The settings object and then the log exist before the entry routine runs.
+[[maybe_unused]] CGlobalVar& globalVar = GlobalVar();
+[[maybe_unused]] CDebug& debugLog = DebugLog();
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return RunSetup(argc, argv, [] {
+        // Until the picture menu exists, a plain window with the application title is the
+        // main window.
+        auto* window = new QWidget;
+        window->setObjectName("FormAutorun");
+        window->setWindowTitle(GlobalVar().appTitle);
+        window->resize(600, 450);
+        return window;
+    });
+}
