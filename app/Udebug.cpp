@@ -34,7 +34,8 @@ std::string baseNameOf(const std::string& programFile)
 
 bool fileExists(const std::string& path)
 {
-    struct stat st{};
+    struct stat st
+    {};
     return ::lstat(path.c_str(), &st) == 0;
 }
 
@@ -118,9 +119,8 @@ void CDebug::Log(const std::string& text)
     tm local{};
     localtime_r(&now.tv_sec, &local);
     const auto threadId = static_cast<unsigned long>(::syscall(SYS_gettid));
-    const std::string line =
-        FormatLine(local.tm_hour, local.tm_min, local.tm_sec,
-                   static_cast<int>(now.tv_nsec / 1000000), threadId, text);
+    const std::string line = FormatLine(local.tm_hour, local.tm_min, local.tm_sec,
+                                        static_cast<int>(now.tv_nsec / 1000000), threadId, text);
     Write(line.data(), line.size());
 }
 

@@ -35,8 +35,7 @@ const QHash<QString, QString>& builtInMessages()
 // The WEP length messages default to whatever the general WEP message reads.
 bool defaultsToWepKeyText(const QString& key)
 {
-    return key == "ER_WEP64" || key == "ER_WEP64Hex" || key == "ER_WEP128" ||
-           key == "ER_WEP128Hex";
+    return key == "ER_WEP64" || key == "ER_WEP64Hex" || key == "ER_WEP128" || key == "ER_WEP128Hex";
 }
 
 struct NameEntry
@@ -51,8 +50,7 @@ CGlobalVar::CGlobalVar()
     : securityModeNames{"None", "WEP", "WPA-PSK", "WPA"}, authModeNames{"Open", "Shared", "Auto"},
       wepKeyLengthNames{"64 bit", "128 bit"}, wpaModeNames{"WPA Only", "WPA2 Only", "WPA or WPA2"},
       wpaCipherNames{"TKIP", "AES", "TKIP and AES"}
-{
-}
+{}
 
 CGlobalVar::~CGlobalVar() = default;
 
@@ -76,13 +74,20 @@ bool CGlobalVar::LoadSettings()
     nonWorking = ini->ReadBool("Setting", "NonWorking", false);
 
     const NameEntry names[] = {
-        {"SecurityNone", &securityModeNames[0]}, {"SecurityWEP", &securityModeNames[1]},
-        {"SecurityWPAPSK", &securityModeNames[2]}, {"SecurityWPA", &securityModeNames[3]},
-        {"AuthenOpen", &authModeNames[0]},       {"AuthenShared", &authModeNames[1]},
-        {"AuthenAuto", &authModeNames[2]},       {"WEP64", &wepKeyLengthNames[0]},
-        {"WEP128", &wepKeyLengthNames[1]},       {"WPA_WPA", &wpaModeNames[0]},
-        {"WPA_WPA2", &wpaModeNames[1]},          {"WPA_WPAAuto", &wpaModeNames[2]},
-        {"CipherTKIP", &wpaCipherNames[0]},      {"CipherAES", &wpaCipherNames[1]},
+        {"SecurityNone", &securityModeNames[0]},
+        {"SecurityWEP", &securityModeNames[1]},
+        {"SecurityWPAPSK", &securityModeNames[2]},
+        {"SecurityWPA", &securityModeNames[3]},
+        {"AuthenOpen", &authModeNames[0]},
+        {"AuthenShared", &authModeNames[1]},
+        {"AuthenAuto", &authModeNames[2]},
+        {"WEP64", &wepKeyLengthNames[0]},
+        {"WEP128", &wepKeyLengthNames[1]},
+        {"WPA_WPA", &wpaModeNames[0]},
+        {"WPA_WPA2", &wpaModeNames[1]},
+        {"WPA_WPAAuto", &wpaModeNames[2]},
+        {"CipherTKIP", &wpaCipherNames[0]},
+        {"CipherAES", &wpaCipherNames[1]},
         {"CipherAuto", &wpaCipherNames[2]},
     };
     for (const NameEntry& entry : names)

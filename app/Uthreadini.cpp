@@ -86,7 +86,8 @@ bool TIniFile::ParseInteger(const QString& text, long long& value)
         negative = s.front() == '-';
         s = s.mid(1);
     }
-    const bool ok = s.startsWith('$') ? parseDigits(s.mid(1), 16, value) : parseDigits(s, 10, value);
+    const bool ok =
+        s.startsWith('$') ? parseDigits(s.mid(1), 16, value) : parseDigits(s, 10, value);
     if (ok && negative)
         value = -value;
     return ok && value >= INT32_MIN && value <= UINT32_MAX;

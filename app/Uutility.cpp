@@ -166,7 +166,8 @@ int ParseIntList(const QString& text, int* out, int capacity)
     int count = 0;
     for (const QString& item : splitItems(text)) {
         long long value = 0;
-        if (!TIniFile::ParseInteger(item.trimmed(), value) || value < INT32_MIN || value > INT32_MAX)
+        if (!TIniFile::ParseInteger(item.trimmed(), value) || value < INT32_MIN ||
+            value > INT32_MAX)
             continue;
         if (count < capacity)
             out[count] = static_cast<int>(value);
@@ -188,7 +189,8 @@ bool IsPage(const QWidget* widget)
 void TranslateTexts(QWidget* window, const QString& section, const TIniFile& reader)
 {
     if (window->isWindow() && !IsPage(window))
-        window->setWindowTitle(reader.ReadString(section, window->objectName(), window->windowTitle()));
+        window->setWindowTitle(
+            reader.ReadString(section, window->objectName(), window->windowTitle()));
     forEachOwned(window, [&](QObject* component) { translateOne(component, section, reader); });
 }
 

@@ -89,8 +89,10 @@ void TTimer::restart()
 
 void TTimer::fire()
 {
-    if (enabled_ && OnTimer)
-        OnTimer();
+    if (!enabled_ || !OnTimer)
+        return;
+    const auto handler = OnTimer; // the handler may delete this timer
+    handler();
 }
 
 bool WaitWithMessages(std::uint32_t ms)

@@ -27,8 +27,7 @@ public:
 
     WindowMessageEvent(unsigned msg, WPARAM wParam, LPARAM lParam)
         : QEvent(eventType()), msg(msg), wParam(wParam), lParam(lParam)
-    {
-    }
+    {}
 
     const unsigned msg;
     const WPARAM wParam;

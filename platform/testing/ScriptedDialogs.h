@@ -31,10 +31,10 @@ public:
                             const QString& filter) override;
     bool AskPrint(QWidget* parent, QPrinter& printer) override;
 
-    std::deque<bool> answers;  // for AskYesNo, in order; Yes when empty
-    QString saveFileName;      // answer of the save dialog; empty = cancelled
-    bool printAnswer = false;  // answer of the print dialog
-    std::vector<Shown> shown;  // everything shown, in order
+    std::deque<bool> answers; // for AskYesNo, in order; Yes when empty
+    QString saveFileName;     // answer of the save dialog; empty = cancelled
+    bool printAnswer = false; // answer of the print dialog
+    std::vector<Shown> shown; // everything shown, in order
 
     QStringList texts() const;
 };

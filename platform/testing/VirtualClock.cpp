@@ -52,8 +52,9 @@ VirtualClock::VirtualClock(std::uint32_t startTick) : now_(startTick)
             onStuck_();
     });
     auto* dispatcher = QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
-    blockConnection_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                                        [this] { onAboutToBlock(); }, Qt::DirectConnection);
+    blockConnection_ = QObject::connect(
+        dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { onAboutToBlock(); },
+        Qt::DirectConnection);
     Clock::install(this);
 }
 
@@ -71,8 +72,8 @@ std::unique_ptr<ClockTimer> VirtualClock::createTimer(std::function<void()> onFi
 
 int VirtualClock::armedTimers() const
 {
-    return static_cast<int>(std::count_if(timers_.begin(), timers_.end(),
-                                          [](const Timer* t) { return t->armed_; }));
+    return static_cast<int>(
+        std::count_if(timers_.begin(), timers_.end(), [](const Timer* t) { return t->armed_; }));
 }
 
 void VirtualClock::setIdleGuard(std::uint32_t realMs, std::function<void()> onStuck)
