@@ -75,6 +75,9 @@ int RunSetup(int argc, char** argv, const std::function<QWidget*()>& createWindo
             app.mainWindow = mainWindow.get();
             SetMainWindow(mainWindow.get());
             mainWindow->show();
+            // For start-up measurements: leave as soon as the loop first runs.
+            if (qEnvironmentVariableIsSet("SETUP_QUIT_WHEN_IDLE"))
+                QMetaObject::invokeMethod(&app, &QApplication::quit, Qt::QueuedConnection);
             QApplication::exec();
         }
     } catch (const std::exception& e) {

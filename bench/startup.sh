@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Start-up of build/Setup to its event loop: median wall time and peak RSS of 10 runs, with no
+# settings file and with a 200-key Setup.ini. Usage: bench/startup.sh [build-dir]
+set -euo pipefail
+build=$(realpath "${1:-build}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$build/Setup" "$work/Setup"
+
+run10() {
+    for _ in $(seq 10); do
+        SETUP_QUIT_WHEN_IDLE=1 QT_QPA_PLATFORM=offscreen /usr/bin/time -f "%e %M" \
+            "$work/Setup" 2>&1 >/dev/null | tail -1
+    done | sort -n | awk '{ t[NR]=$1; if ($2>m) m=$2 } END { printf "median %.0f ms, peak RSS %d KiB\n", (t[5]+t[6])/2*1000, m }'
+}
+
+echo "no settings file:  $(run10)"
+python3 - "$work/Setup.ini" <<'PY'
+import sys
+with open(sys.argv[1], "w") as f:
+    n = 0
+    for section in ["Product", "Setting", "String", "Message", "FormAutorun"]:
+        f.write(f"[{section}]\r\n")
+        for _ in range(40):
+            f.write(f"Key{n}=Value number {n}\r\n"); n += 1
+PY
+echo "200-key Setup.ini: $(run10)"
