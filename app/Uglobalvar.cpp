@@ -66,6 +66,7 @@ bool CGlobalVar::LoadSettings()
     appTitle = ini->ReadString(product, "AppTitle", baseName);
     msgTitle = ini->ReadString(product, "MsgTitle", appTitle);
     const QString acrobat = ini->ReadString(product, "AcrobatReader", "");
+    acrobatSetupPath.clear();
     if (!acrobat.isEmpty())
         acrobatSetupPath = exeDir + acrobat;
     acrobatSetupTitle = ini->ReadString(product, "AcrobatReaderTitle", acrobatSetupTitle);
