@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QWidget>
 #include <exception>
-#include <memory>
 
 namespace {
 
@@ -46,7 +45,8 @@ public:
 
 } // namespace
 
-int RunSetup(int argc, char** argv, const std::function<QWidget*()>& createWindows)
+int RunSetup(int argc, char** argv, const std::function<QWidget*()>& createWindows,
+             const std::function<void()>& destroyWindows)
 {
     CGlobalVar& g = GlobalVar();
     if (!g.LoadSettings())
@@ -65,15 +65,15 @@ int RunSetup(int argc, char** argv, const std::function<QWidget*()>& createWindo
     }
 
     SetupApplication app(argc, argv);
-    std::unique_ptr<QWidget> mainWindow;
+    QWidget* mainWindow = nullptr;
     try {
         QApplication::setApplicationName(g.appTitle);
         QApplication::setQuitOnLastWindowClosed(false);
         InstallApplicationFont();
-        mainWindow.reset(createWindows());
-        if (mainWindow) {
-            app.mainWindow = mainWindow.get();
-            SetMainWindow(mainWindow.get());
+        mainWindow = createWindows();
+        if (mainWindow != nullptr) {
+            app.mainWindow = mainWindow;
+            SetMainWindow(mainWindow);
             mainWindow->show();
             // For start-up measurements: leave as soon as the loop first runs.
             if (qEnvironmentVariableIsSet("SETUP_QUIT_WHEN_IDLE"))
@@ -86,8 +86,12 @@ int RunSetup(int argc, char** argv, const std::function<QWidget*()>& createWindo
         showException(QString());
     }
     app.mainWindow = nullptr;
+    try {
+        if (destroyWindows)
+            destroyWindows();
+    } catch (...) {
+    }
     SetMainWindow(nullptr);
-    mainWindow.reset();
     guard.Close();
     return 0;
 }
