@@ -1,0 +1,6 @@
+#include "Centeredit.h"
+
+TCenterEdit::TCenterEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}

@@ -1,0 +1,10 @@
+// The main of the controls' tests: widgets need a QApplication (offscreen under CTest).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
