@@ -35,6 +35,7 @@ protected:
 };
 
 // Runs the event loop for ms of (virtual) time: every queued delivery is handled first.
+// RunFor(0) handles what is queued without letting time pass.
 void RunFor(std::uint32_t ms);
 // Runs the event loop until done() holds or limitMs of time passed; returns done().
 bool RunUntil(const std::function<bool()>& done, std::uint32_t limitMs);
