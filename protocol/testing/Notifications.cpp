@@ -45,8 +45,14 @@ bool RunUntil(const std::function<bool()>& done, std::uint32_t limitMs)
     TTimer deadline(limitMs, false);
     deadline.OnTimer = [&] { expired = true; };
     deadline.SetEnabled(true);
-    while (!expired && !done())
+    for (;;) {
+        // The glib dispatcher announces a wait even while events are queued, and the virtual
+        // clock would jump then: what is queued is handled first.
+        drainQueuedEvents();
+        if (expired || done())
+            break;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
     // What fell due together with the deadline has queued its messages.
     drainQueuedEvents();
     return done();
