@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 const QEvent::Type kJumpEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -55,12 +56,14 @@ VirtualClock::VirtualClock(std::uint32_t startTick) : now_(startTick)
     blockConnection_ = QObject::connect(
         dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { onAboutToBlock(); },
         Qt::DirectConnection);
+    QCoreApplication::instance()->installEventFilter(this);
     Clock::install(this);
 }
 
 VirtualClock::~VirtualClock()
 {
     QObject::disconnect(blockConnection_);
+    QCoreApplication::instance()->removeEventFilter(this);
     if (&Clock::current() == this)
         Clock::install(nullptr);
 }
@@ -104,13 +107,33 @@ void VirtualClock::onAboutToBlock()
     idleGuard_.stop();
     // Posting wakes the dispatcher, so the loop handles the jump instead of sleeping.
     jumpPosted_ = true;
-    QCoreApplication::postEvent(this, new QEvent(kJumpEvent));
+    postJump();
+}
+
+void VirtualClock::postJump()
+{
+    activityAtPost_ = activity_;
+    QCoreApplication::postEvent(this, new QEvent(kJumpEvent), std::numeric_limits<int>::min());
+}
+
+bool VirtualClock::eventFilter(QObject*, QEvent* e)
+{
+    if (e->type() != kJumpEvent)
+        ++activity_;
+    return false;
 }
 
 bool VirtualClock::event(QEvent* e)
 {
     if (e->type() != kJumpEvent)
         return QObject::event(e);
+    // Some dispatchers announce blocking while posted events still wait. Time moves on only
+    // once a whole round of the queue went by without any other event: until then the jump
+    // goes to the back of the queue again.
+    if (activity_ != activityAtPost_) {
+        postJump();
+        return true;
+    }
     jumpPosted_ = false;
     if (Timer* next = nextDue()) {
         if (next->due_ > elapsed_) {

@@ -33,10 +33,12 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     friend class Timer;
     void onAboutToBlock();
+    void postJump();
     Timer* nextDue() const;
     void fireDue();
 
@@ -44,6 +46,8 @@ private:
     std::uint64_t elapsed_ = 0; // virtual ms since construction, never wraps
     std::vector<Timer*> timers_;
     bool jumpPosted_ = false;
+    std::uint64_t activity_ = 0;       // events delivered, the clock's own excepted
+    std::uint64_t activityAtPost_ = 0; // activity_ when the pending jump was posted
     QMetaObject::Connection blockConnection_;
     std::uint32_t idleGuardMs_ = 10000;
     std::function<void()> onStuck_;

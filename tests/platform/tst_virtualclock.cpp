@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -114,6 +115,28 @@ TEST(VirtualClock, ThreeHundredSecondsInsideANestedModalLoop)
     EXPECT_EQ(pauseTook, 2500u);
     EXPECT_EQ(GetTickCount() - start, 400000u);
     RecordProperty("real_ms", static_cast<int>(realTime.elapsed()));
+}
+
+// A reply that takes several hops through the queue (sent, received, answered, delivered) must
+// arrive before a time-out that is due later, however the dispatcher announces blocking.
+TEST(VirtualClock, TimeStandsStillWhileQueuedWorkRemains)
+{
+    VirtualClock clock;
+    const std::uint32_t start = GetTickCount();
+    std::uint32_t chainEndedAt = 0;
+    std::function<void(int)> hop = [&](int left) {
+        if (left == 0) {
+            chainEndedAt = GetTickCount();
+            return;
+        }
+        QMetaObject::invokeMethod(
+            &clock, [&hop, left] { hop(left - 1); }, Qt::QueuedConnection);
+    };
+    TTimer timeout(1, true);
+    timeout.OnTimer = [&] { timeout.SetEnabled(false); };
+    hop(50);
+    WaitWithMessages(10);
+    EXPECT_EQ(chainEndedAt, start);
 }
 
 TEST(VirtualClockDeathTest, ALoopWithNothingArmedIsStopped)

@@ -64,8 +64,13 @@ protected:
         for (int i = 0; i < 10; ++i)
             QCoreApplication::processEvents();
     }
-    // Lets ms of virtual time pass, handling every message on the way.
-    static void runFor(std::uint32_t ms) { WaitWithMessages(ms); }
+    // Lets ms of virtual time pass, handling every message on the way (also those that the
+    // timers falling due at the very end post).
+    static void runFor(std::uint32_t ms)
+    {
+        WaitWithMessages(ms);
+        settle();
+    }
 
     // A navigation request as a page makes it: posted to the main window.
     static void request(WizardCommand command)
