@@ -690,6 +690,17 @@ QString withNewlines(QString text)
     return text;
 }
 
+// Lines past the paragraph limit of the rich-text path stay line breaks inside the last one.
+QString withParagraphLimit(QString text)
+{
+    int paragraphs = 1;
+    for (QChar& c : text) {
+        if (c == u'\n' && ++paragraphs > RtfDocumentWriter::kMaxParagraphs)
+            c = QChar::LineSeparator;
+    }
+    return text;
+}
+
 } // namespace
 
 bool RtfReader::IsRtf(QByteArrayView bytes)
@@ -705,7 +716,7 @@ void RtfReader::Load(QByteArrayView bytes, QTextDocument& document)
     }
     const bool undoWasEnabled = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
-    document.setPlainText(DecodePlainText(bytes));
+    document.setPlainText(withParagraphLimit(DecodePlainText(bytes)));
     document.setUndoRedoEnabled(undoWasEnabled);
 }
 

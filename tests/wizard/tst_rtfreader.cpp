@@ -1,3 +1,4 @@
+#include "wizard/RtfDocumentWriter.h"
 #include "wizard/RtfReader.h"
 
 #include <QFile>
@@ -480,6 +481,44 @@ TEST_F(RtfReaderTest, FormatChangesBeyondTheKeptNestingDoNotLeakPastTheirOutermo
     EXPECT_EQ(paragraphsOf(document), "deepafter");
     EXPECT_TRUE(formatOf(document, "deep").font().bold());
     EXPECT_FALSE(formatOf(document, "after").font().bold());
+}
+
+TEST_F(RtfReaderTest, ParagraphsPastTheLimitBecomeLineBreaksAndKeepTheirText)
+{
+    constexpr int kParagraphs = RtfDocumentWriter::kMaxParagraphs + 5;
+    for (const QByteArray& bytes :
+         {"{\\rtf1 " + repeated("p\\par ", kParagraphs) + "}", repeated("p\n", kParagraphs)}) {
+        load(bytes);
+        EXPECT_EQ(document.blockCount(), RtfDocumentWriter::kMaxParagraphs);
+        EXPECT_EQ(document.toPlainText().count(u'p'), kParagraphs);
+    }
+}
+
+TEST_F(RtfReaderTest, FormatChangesPastTheRunLimitKeepTheirText)
+{
+    constexpr int kPairs = RtfDocumentWriter::kMaxRuns;
+    load("{\\rtf1 " + repeated("{\\b x}y", kPairs) + "}");
+    int runs = 0;
+    for (auto it = document.begin().begin(); !it.atEnd(); ++it)
+        ++runs;
+    EXPECT_LE(runs, RtfDocumentWriter::kMaxRuns + 1);
+    EXPECT_EQ(document.toPlainText().count(u'x'), kPairs);
+    EXPECT_EQ(document.toPlainText().count(u'y'), kPairs);
+    EXPECT_TRUE(formatOf(document, "x").font().bold());
+}
+
+TEST_F(RtfReaderTest, LoadFileReadsNoMoreThanTheLimit)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("huge.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(RtfReader::kMaxFileSize + 100, 'a'));
+    file.close();
+
+    ASSERT_TRUE(RtfReader::LoadFile(path, document));
+    EXPECT_EQ(document.characterCount() - 1, RtfReader::kMaxFileSize);
 }
 
 // Random damage to a realistic file must neither crash nor hang (the sanitizer build runs this).
