@@ -25,9 +25,12 @@ struct CharsetCodePage
     int codePage;
 };
 
+// ANSI (0) and symbol (2) text is written in Windows-1252 whatever the document's code page
+// (an English run in a Big5 document, a Symbol-font bullet); the default set (1) has no code
+// page of its own.
 constexpr CharsetCodePage kCharsetCodePages[] = {
-    {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},
-    {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257},
+    {0, 1252},   {2, 1252},   {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},
+    {136, 950},  {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257},
     {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850},
 };
 

@@ -8,8 +8,8 @@
 namespace RtfCodePage {
 constexpr int kWestern = 1252;
 
-// The code page of a font character set; 0 when the set has none of its own (ANSI, default,
-// symbol), so that the document's code page applies.
+// The code page of a font character set; 0 when the set has none of its own (the default set,
+// an unknown one), so that the document's code page applies.
 int OfCharset(int charset);
 // True when the code page is one that the decoder can read.
 bool IsSupported(int codePage);

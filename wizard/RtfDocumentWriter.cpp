@@ -45,7 +45,7 @@ void RtfDocumentWriter::AppendText(const QString& text, const QTextCharFormat& f
 {
     if (text.isEmpty())
         return;
-    if (format != pendingFormat_) {
+    if (format != pendingFormat_ && runs_ < kMaxRuns) {
         flush();
         pendingFormat_ = format;
     }
@@ -62,8 +62,13 @@ void RtfDocumentWriter::SetParagraphFormat(const QTextBlockFormat& format)
 
 void RtfDocumentWriter::EndParagraph()
 {
+    if (paragraphs_ >= kMaxParagraphs) {
+        pending_ += QChar::LineSeparator;
+        return;
+    }
     flush();
     cursor_.insertBlock(blockFormat_, pendingFormat_);
+    ++paragraphs_;
 }
 
 void RtfDocumentWriter::Finish()
@@ -82,4 +87,5 @@ void RtfDocumentWriter::flush()
         return;
     cursor_.insertText(printable(pending_), pendingFormat_);
     pending_.clear();
+    ++runs_;
 }

@@ -13,6 +13,12 @@ class QTextDocument;
 class RtfDocumentWriter
 {
 public:
+    // A document of very many paragraphs is slow to build and to lay out; past this many, a
+    // paragraph end is written as a line break, so all of the text is still shown.
+    static constexpr int kMaxParagraphs = 100000;
+    // Likewise for runs of text: past this many, text keeps the format of the last run.
+    static constexpr int kMaxRuns = 100000;
+
     // Empties document; its default font stays.
     explicit RtfDocumentWriter(QTextDocument& document);
     ~RtfDocumentWriter();
@@ -35,5 +41,7 @@ private:
     QString pending_;
     QTextCharFormat pendingFormat_;
     QTextBlockFormat blockFormat_;
+    int paragraphs_ = 1;
+    int runs_ = 0;
     bool finished_ = false;
 };

@@ -16,7 +16,8 @@ class QTextDocument;
 class RtfReader
 {
 public:
-    static constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
+    // Far more than any licence text needs, even with pictures; a larger file is shown cut.
+    static constexpr qsizetype kMaxFileSize = 4 * 1024 * 1024;
 
     static bool IsRtf(QByteArrayView bytes);
     // Replaces the content of document by the text of bytes; the document's default font is

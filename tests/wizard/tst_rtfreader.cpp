@@ -1,3 +1,4 @@
+#include "wizard/RtfDocumentWriter.h"
 #include "wizard/RtfReader.h"
 
 #include <QFile>
@@ -244,9 +245,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "{\\rtf1\\ansi\\ansicpg1252\\deff0" + kFontTable +
                      "\\'e9 {\\f1 \\'a4\\'a4} {\\f2 \\'e8}\\f3 \\'d6\\'d0\\f0 \\'e9}",
                  QStringLiteral("\u00E9 \u4E2D \u010D\u4E2D\u00E9")},
-        TextCase{"AnsiCharsetTakesTheDocumentCodePage",
-                 "{\\rtf1\\ansi\\ansicpg1250\\deff0" + kFontTable + "\\f0 \\'e8}",
+        TextCase{"AnsiCharsetIsWindows1252EvenInABig5Document",
+                 "{\\rtf1\\ansi\\ansicpg950\\deff1" + kFontTable + "\\'a4\\'a4\\f0 \\'a9}",
+                 QStringLiteral("\u4E2D\u00A9")},
+        TextCase{"FontWithoutCharsetTakesTheDocumentCodePage",
+                 "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0 Arial;}}\\f0 \\'e8}",
                  QStringLiteral("\u010D")},
+        TextCase{"DefaultCharsetTakesTheDocumentCodePage",
+                 "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset1 Arial;}}\\f0 \\'e8}",
+                 QStringLiteral("\u010D")},
+        TextCase{"SymbolCharsetIsWindows1252",
+                 "{\\rtf1\\ansi\\ansicpg950{\\fonttbl{\\f3\\fcharset2 Symbol;}}{\\f3 \\'b7}}",
+                 QStringLiteral("\u00B7")},
         TextCase{"DefaultFontGivesTheCodePageOfUnmarkedText",
                  "{\\rtf1\\ansi\\deff1" + kFontTable + "\\'a4\\'a4}", QStringLiteral("\u4E2D")},
         TextCase{"PlainReturnsToTheDefaultFont",
@@ -279,6 +289,54 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"NestedGroupsInsideASkippedGroup", "{\\rtf1{\\info{{{{x}}}}y}A}", "A"},
         TextCase{"UnknownWordsAreIgnored", "{\\rtf1\\lang1033\\widctlpar\\kerning1 A}", "A"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Files as word processors write them: a long header of tables, then the text.
+const QByteArray kWordProcessorFile =
+    "{\\rtf1\\adeflang1025\\ansi\\ansicpg1252\\uc1\\adeff0\\deff0\\deflang1033"
+    "{\\fonttbl{\\f0\\fbidi \\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New "
+    "Roman;}{\\f34\\fbidi \\froman\\fcharset1\\fprq2 Cambria Math;}}\r\n"
+    "{\\colortbl;\\red0\\green0\\blue0;\\red5\\green99\\blue193;}{\\*\\defchp \\fs22 }"
+    "{\\*\\defpap \\ql \\li0\\ri0\\sa200\\sl276\\slmult1 }\r\n"
+    "{\\stylesheet{\\ql \\li0\\ri0\\sa200 \\rtlch\\fcs1 \\af0\\afs22 \\ltrch\\fcs0 "
+    "\\fs22\\lang1033 "
+    "\\snext0 \\sqformat \\spriority0 Normal;}{\\*\\cs10 \\additive \\ssemihidden Default "
+    "Paragraph Font;}}\r\n"
+    "{\\*\\rsidtbl \\rsid1\\rsid2}{\\*\\mmathPr\\mmathFont34}{\\info{\\author A}"
+    "{\\creatim\\yr2020\\mo1\\dy1}}{\\*\\xmlnstbl {\\xmlns1 http://schemas.example.com/wordml}}"
+    "\\paperw12240\\paperh15840\r\n"
+    "\\pard\\plain \\ltrpar\\ql \\li0\\ri0\\sa200\\widctlpar\\wrapdefault\\itap0 \\rtlch\\fcs1 "
+    "\\af0\\afs22\\alang1025 \\ltrch\\fcs0 \\fs22\\lang1033\\langfe1033 {\\rtlch\\fcs1 \\af0 "
+    "\\ltrch\\fcs0 \\b\\insrsid1 Heading}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid1 \\par }\r\n"
+    "{\\listtext\\pard\\plain \\ltrpar \\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\f3\\fs22\\insrsid1 "
+    "\\loch\\af3\\dbch\\af0\\hich\\f3 \\'b7\\tab}Item\\par\r\n"
+    "{\\field{\\*\\fldinst {\\insrsid1 HYPERLINK \"https://www.example.com/\" }}{\\fldrslt "
+    "{\\cs15\\ul\\cf2\\insrsid1 link}}}\\par\r\n"
+    "{\\*\\themedata 504b0304}{\\*\\colorschememapping 3c3f78}{\\*\\latentstyles\\lsdstimax376 "
+    "{\\lsdlockedexcept \\lsdqformat1 Normal;}}{\\*\\datastore 0105000002000000}}\r\n";
+
+const QByteArray kChineseEditorFile =
+    "{\\rtf1\\ansi\\ansicpg950\\deff0\\deflang1033\\deflangfe1028{\\fonttbl{\\f0\\fnil\\fprq2"
+    "\\fcharset136 \\'b7\\'73\\'b2\\'d3\\'a9\\'fa\\'c5\\'e9;}{\\f1\\fswiss\\fcharset0 Arial;}}\r\n"
+    "{\\*\\generator Msftedit 5.41.21.2510;}\\viewkind4\\uc1\\pard\\lang1028\\f0\\fs20\\'a4\\'a4"
+    "\\'a4\\'e5\\lang1033\\f1 ABC \\'e9\\par\r\n}\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    RealWorld, TextTest,
+    ::testing::Values(TextCase{"WordProcessorFile", kWordProcessorFile,
+                               QStringLiteral("Heading\n\u00B7\tItem\nlink\n")},
+                      TextCase{"ChineseEditorFile", kChineseEditorFile,
+                               QStringLiteral("\u4E2D\u6587ABC \u00E9\n")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RtfReaderTest, WordProcessorFileKeepsItsFormats)
+{
+    load(kWordProcessorFile);
+    EXPECT_TRUE(formatOf(document, "Heading").font().bold());
+    EXPECT_DOUBLE_EQ(formatOf(document, "Heading").fontPointSize(), 11.0);
+    EXPECT_FALSE(formatOf(document, "Item").font().bold());
+    EXPECT_TRUE(formatOf(document, "link").font().underline());
+    EXPECT_DOUBLE_EQ(blockFormatOf(document, "Heading").bottomMargin(), 200 / 15.0);
+}
 
 // ---- formatting
 
@@ -480,6 +538,44 @@ TEST_F(RtfReaderTest, FormatChangesBeyondTheKeptNestingDoNotLeakPastTheirOutermo
     EXPECT_EQ(paragraphsOf(document), "deepafter");
     EXPECT_TRUE(formatOf(document, "deep").font().bold());
     EXPECT_FALSE(formatOf(document, "after").font().bold());
+}
+
+TEST_F(RtfReaderTest, ParagraphsPastTheLimitBecomeLineBreaksAndKeepTheirText)
+{
+    constexpr int kParagraphs = RtfDocumentWriter::kMaxParagraphs + 5;
+    for (const QByteArray& bytes :
+         {"{\\rtf1 " + repeated("p\\par ", kParagraphs) + "}", repeated("p\n", kParagraphs)}) {
+        load(bytes);
+        EXPECT_EQ(document.blockCount(), RtfDocumentWriter::kMaxParagraphs);
+        EXPECT_EQ(document.toPlainText().count(u'p'), kParagraphs);
+    }
+}
+
+TEST_F(RtfReaderTest, FormatChangesPastTheRunLimitKeepTheirText)
+{
+    constexpr int kPairs = RtfDocumentWriter::kMaxRuns;
+    load("{\\rtf1 " + repeated("{\\b x}y", kPairs) + "}");
+    int runs = 0;
+    for (auto it = document.begin().begin(); !it.atEnd(); ++it)
+        ++runs;
+    EXPECT_LE(runs, RtfDocumentWriter::kMaxRuns + 1);
+    EXPECT_EQ(document.toPlainText().count(u'x'), kPairs);
+    EXPECT_EQ(document.toPlainText().count(u'y'), kPairs);
+    EXPECT_TRUE(formatOf(document, "x").font().bold());
+}
+
+TEST_F(RtfReaderTest, LoadFileReadsNoMoreThanTheLimit)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("huge.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(RtfReader::kMaxFileSize + 100, 'a'));
+    file.close();
+
+    ASSERT_TRUE(RtfReader::LoadFile(path, document));
+    EXPECT_EQ(document.characterCount() - 1, RtfReader::kMaxFileSize);
 }
 
 // Random damage to a realistic file must neither crash nor hang (the sanitizer build runs this).
