@@ -10,7 +10,26 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <memory>
+
+namespace {
+
+// Shows each character of a password as "*".
+class StarPasswordStyle : public QProxyStyle
+{
+public:
+    explicit StarPasswordStyle(QObject* owner) : QProxyStyle() { setParent(owner); }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 TFramePassword::TFramePassword(QWidget* parent) : TFrameBase("TFramePassword", parent)
 {
@@ -23,7 +42,7 @@ TFramePassword::TFramePassword(QWidget* parent) : TFrameBase("TFramePassword", p
     EdtPassword->setGeometry(192, 82, 200, 21);
     EdtPassword->setMaxLength(32);
     EdtPassword->setEchoMode(QLineEdit::Password);
-    EdtPassword->setStyleSheet("lineedit-password-character: 42;");
+    EdtPassword->setStyle(new StarPasswordStyle(EdtPassword));
     LbInfo1 = AddLabel(GBoxPassword, "LbInfo1",
                        "NOTE: For security purposed we recommend changing the default password "
                        "after setup is complete.",
