@@ -103,10 +103,15 @@ namespace {
 
 bool decodeOther(const QByteArray& data, const QString& suffix, QImage& picture, QString& error)
 {
+    if (!QImageReader::supportedImageFormats().contains(suffix.toLatin1())) {
+        error = QStringLiteral("no picture format has the extension \"%1\"").arg(suffix);
+        return false;
+    }
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, suffix.toLatin1());
+    reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
         error = QStringLiteral("not a picture of a known format");
         return false;
