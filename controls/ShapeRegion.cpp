@@ -82,8 +82,12 @@ QRegion UniteInBatches(const std::vector<QRect>& rects, int batchSize)
     for (size_t first = 0; first < rects.size(); first += static_cast<size_t>(batchSize)) {
         const int count =
             static_cast<int>(std::min(rects.size() - first, static_cast<size_t>(batchSize)));
+        const QRect* batchRects = rects.data() + first;
+        // Like the system's region constructor, a batch with a degenerate rectangle is refused.
+        if (std::any_of(batchRects, batchRects + count, [](const QRect& r) { return r.isEmpty(); }))
+            throw EControlError("!hBatchRgn");
         QRegion batch;
-        batch.setRects(rects.data() + first, count);
+        batch.setRects(batchRects, count);
         if (batch.isEmpty())
             throw EControlError("!hBatchRgn");
         if (first == 0)

@@ -98,6 +98,18 @@ TEST(ShapeRegionTest, MoreThanAThousandRunsGiveTheSameRegionAsOneBatch)
     EXPECT_TRUE(batched.contains(QPoint(298, 29)));
 }
 
+TEST(ShapeRegionTest, ABatchThatGivesNoRegionRaisesTheBatchError)
+{
+    const std::vector<QRect> nothing = {QRect(0, 0, 0, 0), QRect(3, 3, 0, 0)};
+    try {
+        ShapeRegion::UniteInBatches(nothing);
+        FAIL() << "no error";
+    } catch (const EControlError& e) {
+        EXPECT_STREQ(e.what(), "!hBatchRgn");
+    }
+    EXPECT_TRUE(ShapeRegion::UniteInBatches({}).isEmpty());
+}
+
 TEST(ShapeRegionTest, AnyPixelFormatIsShapedByItsColours)
 {
     QImage face = PixelProbe::Solid({8, 4}, Qt::white, 1).convertToFormat(QImage::Format_ARGB32);

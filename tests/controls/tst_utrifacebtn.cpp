@@ -122,6 +122,25 @@ TEST_F(TrifaceBtnTest, AllFuchsiaFaceGivenWhileShapedRaisesTheSameError)
     EXPECT_THROW(button->SetFace(Solid(kFaceSize, kFuchsia)), EInvalidGraphicOperation);
 }
 
+// A button whose 24-bit copy of the face cannot be made.
+class NoCopyButton : public TTrifaceBtn
+{
+protected:
+    QImage DoCreateDIBSection() override { return {}; }
+};
+
+TEST_F(TrifaceBtnTest, AFaceWithoutA24BitCopyRaisesFailedToCreateDibSection)
+{
+    NoCopyButton failing;
+    failing.SetFace(Solid(kFaceSize, kNormal, 3));
+    try {
+        failing.SetAutoShape(true);
+        FAIL() << "no error";
+    } catch (const EInvalidGraphicOperation& e) {
+        EXPECT_STREQ(e.what(), "Failed to create DIB section.");
+    }
+}
+
 TEST_F(TrifaceBtnTest, ClicksOnACutAwayCornerGoToTheWindowBehind)
 {
     giveFaces();
