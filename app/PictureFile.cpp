@@ -5,23 +5,30 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
-quint32 readU32(const QByteArray& data, int offset)
+// The first bytes of a bitmap file: the file header and the start of the info header.
+class BitmapHeader
 {
-    return qFromLittleEndian<quint32>(data.constData() + offset);
-}
+public:
+    static constexpr int kSize = 54;
 
-qint32 readS32(const QByteArray& data, int offset)
-{
-    return qFromLittleEndian<qint32>(data.constData() + offset);
-}
+    explicit BitmapHeader(const QByteArray& data)
+    {
+        std::memcpy(bytes_, data.constData(),
+                    static_cast<size_t>(std::min<qsizetype>(data.size(), kSize)));
+    }
 
-quint16 readU16(const QByteArray& data, int offset)
-{
-    return qFromLittleEndian<quint16>(data.constData() + offset);
-}
+    quint16 U16(int offset) const { return qFromLittleEndian<quint16>(bytes_ + offset); }
+    quint32 U32(int offset) const { return qFromLittleEndian<quint32>(bytes_ + offset); }
+    qint32 S32(int offset) const { return qFromLittleEndian<qint32>(bytes_ + offset); }
+
+private:
+    unsigned char bytes_[kSize] = {};
+};
 
 bool withinLimits(qint64 width, qint64 height)
 {
@@ -37,21 +44,22 @@ bool checkBitmapHeader(const QByteArray& data, QString& error)
         error = QStringLiteral("not a Windows bitmap");
         return false;
     }
-    const quint32 pixelOffset = readU32(data, 10);
-    const quint32 infoSize = readU32(data, kFileHeader);
+    const BitmapHeader header(data);
+    const quint32 pixelOffset = header.U32(10);
+    const quint32 infoSize = header.U32(kFileHeader);
     qint64 width = 0;
     qint64 height = 0;
     quint32 bitsPerPixel = 0;
     quint32 compression = 0;
     if (infoSize == 12) {
-        width = readU16(data, kFileHeader + 4);
-        height = readU16(data, kFileHeader + 6);
-        bitsPerPixel = readU16(data, kFileHeader + 10);
+        width = header.U16(kFileHeader + 4);
+        height = header.U16(kFileHeader + 6);
+        bitsPerPixel = header.U16(kFileHeader + 10);
     } else if (infoSize >= 40 && data.size() >= kFileHeader + 40) {
-        width = readS32(data, kFileHeader + 4);
-        height = qAbs(static_cast<qint64>(readS32(data, kFileHeader + 8)));
-        bitsPerPixel = readU16(data, kFileHeader + 14);
-        compression = readU32(data, kFileHeader + 16);
+        width = header.S32(kFileHeader + 4);
+        height = qAbs(static_cast<qint64>(header.S32(kFileHeader + 8)));
+        bitsPerPixel = header.U16(kFileHeader + 14);
+        compression = header.U32(kFileHeader + 16);
     } else {
         error = QStringLiteral("damaged bitmap header");
         return false;
@@ -103,10 +111,15 @@ namespace {
 
 bool decodeOther(const QByteArray& data, const QString& suffix, QImage& picture, QString& error)
 {
+    if (!QImageReader::supportedImageFormats().contains(suffix.toLatin1())) {
+        error = QStringLiteral("no picture format has the extension \"%1\"").arg(suffix);
+        return false;
+    }
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, suffix.toLatin1());
+    reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
         error = QStringLiteral("not a picture of a known format");
         return false;
@@ -138,7 +151,7 @@ bool PictureFile::Load(const QString& path, QImage& picture, QString& error)
         error = QStringLiteral("file too large");
         return false;
     }
-    const QByteArray data = file.read(kMaxFileBytes);
+    const QByteArray data = file.readAll();
     if (data.isEmpty()) {
         error = QStringLiteral("empty file");
         return false;

@@ -35,23 +35,28 @@ private:
     long limit_;
 };
 
+// Each row is first classified pixel by pixel (a loop the compiler can vectorise), then its
+// runs are read off the flags.
 template <typename Visit>
 void forEachRun(const QImage& picture, const TransparencyTest& test, Visit visit)
 {
+    const int width = picture.width();
+    std::vector<uchar> opaque(static_cast<size_t>(width) + 1);
     for (int y = 0; y < picture.height(); ++y) {
         const uchar* pixel = picture.constScanLine(y);
-        int runStart = -1;
-        for (int x = 0; x < picture.width(); ++x, pixel += 3) {
-            const bool opaque = !test.IsTransparent(pixel);
-            if (opaque && runStart < 0)
-                runStart = x;
-            else if (!opaque && runStart >= 0) {
-                visit(runStart, x, y);
-                runStart = -1;
-            }
+        for (int x = 0; x < width; ++x)
+            opaque[static_cast<size_t>(x)] = !test.IsTransparent(pixel + 3 * x);
+        opaque[static_cast<size_t>(width)] = 0;
+        int x = 0;
+        while (x < width) {
+            while (x < width && !opaque[static_cast<size_t>(x)])
+                ++x;
+            const int start = x;
+            while (opaque[static_cast<size_t>(x)])
+                ++x;
+            if (x > start)
+                visit(start, x, y);
         }
-        if (runStart >= 0)
-            visit(runStart, picture.width(), y);
     }
 }
 
@@ -63,10 +68,8 @@ std::vector<QRect> OpaqueRuns(const QImage& picture, const QColor& transparent, 
                            ? picture
                            : picture.convertToFormat(QImage::Format_RGB888);
     const TransparencyTest test(transparent.toRgb(), tolerance);
-    size_t count = 0;
-    forEachRun(rgb, test, [&](int, int, int) { ++count; });
     std::vector<QRect> runs;
-    runs.reserve(count);
+    runs.reserve(static_cast<size_t>(rgb.height()));
     forEachRun(rgb, test,
                [&](int left, int right, int y) { runs.emplace_back(left, y, right - left, 1); });
     return runs;
@@ -79,8 +82,12 @@ QRegion UniteInBatches(const std::vector<QRect>& rects, int batchSize)
     for (size_t first = 0; first < rects.size(); first += static_cast<size_t>(batchSize)) {
         const int count =
             static_cast<int>(std::min(rects.size() - first, static_cast<size_t>(batchSize)));
+        const QRect* batchRects = rects.data() + first;
+        // Like the system's region constructor, a batch with a degenerate rectangle is refused.
+        if (std::any_of(batchRects, batchRects + count, [](const QRect& r) { return r.isEmpty(); }))
+            throw EControlError("!hBatchRgn");
         QRegion batch;
-        batch.setRects(rects.data() + first, count);
+        batch.setRects(batchRects, count);
         if (batch.isEmpty())
             throw EControlError("!hBatchRgn");
         if (first == 0)

@@ -17,7 +17,7 @@ constexpr int kBatchSize = 1000;
 std::vector<QRect> OpaqueRuns(const QImage& picture, const QColor& transparent, int tolerance);
 
 // The union of the rectangles, built kBatchSize (or batchSize) at a time. Throws
-// EControlError "!hBatchRgn" when a batch gives no region.
+// EControlError "!hBatchRgn" when a batch holds an empty rectangle or gives no region.
 QRegion UniteInBatches(const std::vector<QRect>& rects, int batchSize = kBatchSize);
 
 // OpaqueRuns united in batches; an empty region when no pixel is opaque.

@@ -82,8 +82,10 @@ TSortListView::TSortListView(QWidget* parent) : QTreeWidget(parent)
     setHeader(new TSortListHeader(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
-    setSortingEnabled(false);
     setUniformRowHeights(true);
+    // The list never sorts itself, but its headers take clicks.
+    setSortingEnabled(false);
+    header()->setSectionsClickable(true);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) {
         HeaderClick(column);
         repaintHeader();
@@ -161,7 +163,7 @@ void TSortListView::DrawHeaderItem(QPainter& painter, const QRect& rect, int col
     const THeaderItemLayout layout =
         LayoutHeaderItem(rect, withPicture ? picture.size() : QSize(), alignment, captionSize);
 
-    if (rect.width() > 10) {
+    if (rect.width() > 10 && layout.text.width() > 0) {
         const Qt::Alignment horizontal = alignment ? alignment : Qt::AlignLeft;
         painter.setLayoutDirection(layoutDirection());
         painter.setPen(header()->palette().color(QPalette::ButtonText));

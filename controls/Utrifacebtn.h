@@ -13,19 +13,20 @@
 //
 //     auto* next = new TTrifaceBtn(page);
 //     next->setObjectName("BtnNext");          // the component name
-//     next->SetAutoShape(true);                // TransColor stays fuchsia
 //     next->SetFace(FormRes->Picture("ImgBtnN"));
+//     next->SetAutoShape(true);                // after Face; TransColor stays fuchsia
 //     next->SetFaceOver(FormRes->Picture("ImgBtnH"));
 //     next->SetFaceDown(FormRes->Picture("ImgBtnD"));
 //     next->move(492, 288);
 //     connect(next, &TTrifaceBtn::clicked, page, &Page::BtnNextClick);
 //
-// With AutoShape on, the button takes the size of Face (setting another width or height has
-// no effect) and is cut to Face's outline: every pixel within TransTolerance of TransColor
-// is left out of the widget's mask, so the window behind shows through and clicks there go
-// to it. AutoShape and FocusRect exclude each other: switching one on switches the other
-// off. The shape is computed when Face, AutoShape, TransColor or TransTolerance change, never
-// while painting. Shaping errors are thrown as EInvalidGraphicOperation ("Failed to create
+// AutoShape stays off while Face is empty, so a button gets its Face before AutoShape is
+// switched on; a later SetFace reshapes it. With AutoShape on, the button takes the size of Face
+// (setting another width or height has no effect) and is cut to Face's outline: every pixel within
+// TransTolerance of TransColor is left out of the widget's mask, so the window behind shows through
+// and clicks there go to it. AutoShape and FocusRect exclude each other: switching one on switches
+// the other off. The shape is computed when Face, AutoShape, TransColor or TransTolerance change,
+// never while painting. Shaping errors are thrown as EInvalidGraphicOperation ("Failed to create
 // DIB section.", "Failed to create region.", "Failed to set window region.") or EControlError
 // ("!hBatchRgn") to whoever set the property.
 class TTrifaceBtn : public TColorBtn

@@ -8,10 +8,7 @@ namespace PixelProbe {
 
 QImage Render(QWidget* widget)
 {
-    QImage image(widget->size(), QImage::Format_RGB32);
-    image.fill(Qt::black);
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QColor At(const QImage& image, int x, int y)

@@ -155,7 +155,9 @@ QImage autorunFace(const QImage& background, const AutorunButton& button, bool h
                      Qt::AlignLeft | Qt::AlignVCenter, button.legend, Qt::white,
                      QColor(0, 20, 60, 150));
     p.end();
-    CutOutside(face, outline);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(face.rect()), radius + 0.5, radius + 0.5);
+    CutOutside(face, shape);
     return face;
 }
 
@@ -259,7 +261,9 @@ QImage pageButtonFace(const QImage& pageBg, const PageFaceLook& look)
     p.setPen(QPen(QColor(255, 255, 255, 150), 1));
     p.drawLine(QPointF(5, 1.5), QPointF(80, 1.5));
     p.end();
-    CutOutside(face, outline);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(face.rect()), 5.5, 5.5);
+    CutOutside(face, shape);
     return face;
 }
 
