@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Udebug.h"
 #include "app/Uglobalvar.h"
+#include "protocol/Uformudp.h"
 
 #include <QWidget>
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
         window->setObjectName("FormAutorun");
         window->setWindowTitle(GlobalVar().appTitle);
         window->resize(600, 450);
+        // The hidden protocol engine; it goes with the main window (logging out first).
+        new TFormUDP(Network::current(), window);
         return window;
     });
 }
