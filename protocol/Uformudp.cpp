@@ -247,6 +247,7 @@ bool TFormUDP::SendLogout()
     SendPacket(packet);
     pendingOp_ = OP_NONE;
     loggedIn_ = false;
+    StopWait(); // nothing is awaited any more: no time-out for OP_NONE
     return true;
 }
 
@@ -328,10 +329,12 @@ void TFormUDP::SendRequest(int op, std::uint8_t opcode, std::vector<std::uint8_t
     FinishPacket(packet, opcode);
     pendingOp_ = op;
     SendPacket(packet);
-    if (waitMs > 0)
+    if (waitMs > 0) {
         StartWait(waitMs);
-    else
+    } else {
         pendingOp_ = OP_NONE;
+        StopWait(); // an earlier request's wait would end in a time-out for OP_NONE
+    }
 }
 
 void TFormUDP::SendPacket(std::vector<std::uint8_t>& packet)

@@ -211,3 +211,12 @@ void MemoryNetwork::DeliverToClients(int link, const Datagram& datagram)
             socket->Arrive(datagram);
     }
 }
+
+void MemoryNetwork::ReportReadableWithoutData(int link)
+{
+    const std::vector<Socket*> open = sockets_;
+    for (Socket* socket : open) {
+        if (socket->link() == link)
+            socket->NotifyReadable();
+    }
+}
