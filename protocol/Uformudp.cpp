@@ -50,6 +50,8 @@ void storeChannelList(const TlvItem& item, WirelessSettings& wireless)
     static_assert(sizeof wireless.channelList == 256);
     std::memset(wireless.channelList, 0, sizeof wireless.channelList);
     std::memcpy(wireless.channelList, item.value, item.length);
+    if (!DebugLog().IsOn())
+        return;
     std::string channels;
     for (int n = 0; n < item.length; ++n)
         channels += " " + std::to_string(item.value[n]);
