@@ -4,6 +4,7 @@
 #include "app/Uglobalvar.h"
 #include "protocol/Packet.h"
 #include "protocol/Uformudp.h"
+#include "protocol/testing/SamplePackets.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -16,18 +17,9 @@ const MacAddress kDevice = {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
 std::vector<std::uint8_t> configReply()
 {
     std::vector<std::uint8_t> p = BuildHeader(kDevice);
-    AppendByteItem(p, Tlv::IP_MODE, 0);
-    AppendU32Item(p, Tlv::LAN_IP, 0xC0A80A64);
-    AppendU32Item(p, Tlv::LAN_NETMASK, 0xFFFFFF00);
-    AppendU32Item(p, Tlv::LAN_GATEWAY, 0xC0A80A01);
-    AppendTextItem(p, Tlv::WL_SSID, "wireless");
-    const std::uint8_t channels[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-    AppendItem(p, Tlv::WL_CH_LIST, channels, sizeof channels);
-    for (std::uint8_t type :
-         {Tlv::WL_EXT_CH, Tlv::WL_STD_CH, Tlv::WL_SECURITY_MODE, Tlv::WL_AUTH_MODE,
-          Tlv::WL_WEPKEY_LEN, Tlv::WL_WEPKEY_INDEX, Tlv::WL_WPA_MODE, Tlv::WL_WPA_CIPHER})
-        AppendByteItem(p, type, 1);
-    AppendU32Item(p, Tlv::WL_WPS_PIN, 12345670);
+    const std::vector<std::uint8_t> items = SampleConfigItems();
+    p.insert(p.end(), items.begin(), items.end());
+    // An unknown item brings the packet to 100 bytes.
     const std::uint8_t filler[6] = {};
     AppendItem(p, 0x77, filler, sizeof filler);
     FinishPacket(p, CMD_GET_CONFIG);

@@ -3,6 +3,7 @@
 #include "ReceiveFuzzTarget.h"
 #include "protocol/Packet.h"
 #include "protocol/Uformudp.h"
+#include "protocol/testing/SamplePackets.h"
 
 #include <cstdio>
 #include <fstream>
@@ -19,24 +20,6 @@ Bytes packet(std::uint8_t opcode, const Bytes& items)
     p.insert(p.end(), items.begin(), items.end());
     FinishPacket(p, opcode);
     return p;
-}
-
-Bytes configItems()
-{
-    Bytes b;
-    AppendByteItem(b, Tlv::IP_MODE, 0);
-    AppendU32Item(b, Tlv::LAN_IP, 0xC0A80A64);
-    AppendU32Item(b, Tlv::LAN_NETMASK, 0xFFFFFF00);
-    AppendU32Item(b, Tlv::LAN_GATEWAY, 0xC0A80A01);
-    AppendTextItem(b, Tlv::WL_SSID, "wireless");
-    const std::uint8_t channels[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-    AppendItem(b, Tlv::WL_CH_LIST, channels, sizeof channels);
-    for (std::uint8_t type :
-         {Tlv::WL_EXT_CH, Tlv::WL_STD_CH, Tlv::WL_SECURITY_MODE, Tlv::WL_AUTH_MODE,
-          Tlv::WL_WEPKEY_LEN, Tlv::WL_WEPKEY_INDEX, Tlv::WL_WPA_MODE, Tlv::WL_WPA_CIPHER})
-        AppendByteItem(b, type, 1);
-    AppendU32Item(b, Tlv::WL_WPS_PIN, 12345670);
-    return b;
 }
 
 } // namespace
@@ -64,7 +47,8 @@ int main(int argc, char** argv)
         {"login-reply", OP_LOGIN, packet(CMD_LOGIN, login)},
         {"login-reply-default-key", OP_LOGIN | kFuzzEmptyPassword, packet(CMD_LOGIN, login)},
         {"logout-reply", OP_NONE | kFuzzLoggedIn, packet(CMD_LOGOUT, result)},
-        {"getconfig-reply", OP_GET_CONFIG | kFuzzLoggedIn, packet(CMD_GET_CONFIG, configItems())},
+        {"getconfig-reply", OP_GET_CONFIG | kFuzzLoggedIn,
+         packet(CMD_GET_CONFIG, SampleConfigItems())},
         {"setconfig-reply-ip", OP_SET_IP | kFuzzLoggedIn, packet(CMD_SET_CONFIG, result)},
         {"setconfig-reply-wps-pin", OP_WPS_PIN | kFuzzLoggedIn, packet(CMD_SET_CONFIG, result)},
         {"event", OP_WPS_PBC | kFuzzLoggedIn, packet(CMD_EVENT, events)},
