@@ -50,6 +50,8 @@ void storeChannelList(const TlvItem& item, WirelessSettings& wireless)
     static_assert(sizeof wireless.channelList == 256);
     std::memset(wireless.channelList, 0, sizeof wireless.channelList);
     std::memcpy(wireless.channelList, item.value, item.length);
+    if (!DebugLog().IsOn())
+        return;
     std::string channels;
     for (int n = 0; n < item.length; ++n)
         channels += " " + std::to_string(item.value[n]);
@@ -247,6 +249,7 @@ bool TFormUDP::SendLogout()
     SendPacket(packet);
     pendingOp_ = OP_NONE;
     loggedIn_ = false;
+    StopWait(); // nothing is awaited any more: no time-out for OP_NONE
     return true;
 }
 
@@ -328,10 +331,12 @@ void TFormUDP::SendRequest(int op, std::uint8_t opcode, std::vector<std::uint8_t
     FinishPacket(packet, opcode);
     pendingOp_ = op;
     SendPacket(packet);
-    if (waitMs > 0)
+    if (waitMs > 0) {
         StartWait(waitMs);
-    else
+    } else {
         pendingOp_ = OP_NONE;
+        StopWait(); // an earlier request's wait would end in a time-out for OP_NONE
+    }
 }
 
 void TFormUDP::SendPacket(std::vector<std::uint8_t>& packet)

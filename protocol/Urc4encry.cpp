@@ -8,9 +8,12 @@ void RC4Init(const std::uint8_t* key, int keyLength, RC4State* state)
     for (int n = 0; n < 256; ++n)
         state->s[n] = static_cast<std::uint8_t>(n);
     std::uint8_t j = 0;
+    int k = 0; // n % keyLength, without a division per step
     for (int n = 0; n < 256; ++n) {
-        j = static_cast<std::uint8_t>(j + state->s[n] + key[n % keyLength]);
+        j = static_cast<std::uint8_t>(j + state->s[n] + key[k]);
         std::swap(state->s[n], state->s[j]);
+        if (++k == keyLength)
+            k = 0;
     }
     state->i = 0;
     state->j = 0;

@@ -162,17 +162,21 @@ void AccessPoint::Receive(const std::uint8_t* data, std::size_t size, const std:
                           std::uint16_t fromPort, std::uint16_t localPort, ApLink& link)
 {
     finished_.clear();
-    const std::string from = "in  " + fromIp + ":" + std::to_string(fromPort) +
-                             " -> :" + std::to_string(localPort) + " ";
+    const auto from = [&] {
+        return "in  " + fromIp + ":" + std::to_string(fromPort) +
+               " -> :" + std::to_string(localPort) + " ";
+    };
     if (!wellFormed(data, size)) {
-        Log(from + "malformed datagram of " + std::to_string(size) + " bytes, dropped");
+        if (log_)
+            Log(from() + "malformed datagram of " + std::to_string(size) + " bytes, dropped");
         return;
     }
     Bytes packet(data, data + size);
     const std::uint8_t opcode = PacketOpcode(packet.data());
     if (opcode != CMD_DISCOVER)
         CipherPayload(packet.data(), packet.size(), settings_.password);
-    Log(from + DescribePacket(packet.data(), packet.size()));
+    if (log_)
+        Log(from() + DescribePacket(packet.data(), packet.size()));
     Items items;
     ReadItems(packet.data() + kHeaderSize, PacketLength(packet.data()),
               [&](const TlvItem& item) { items.push_back(item); });
@@ -389,8 +393,10 @@ void AccessPoint::Reply(std::uint8_t opcode, const Bytes& items, ApLink& link, s
     Bytes packet = BuildHeader(settings_.mac);
     packet.insert(packet.end(), items.begin(), items.end());
     FinishPacket(packet, opcode);
-    std::string line = "out -> " + std::string(kBroadcastAddress) + ":" + std::to_string(toPort) +
-                       " " + DescribePacket(packet.data(), packet.size());
+    std::string line;
+    if (log_)
+        line = "out -> " + std::string(kBroadcastAddress) + ":" + std::to_string(toPort) + " " +
+               DescribePacket(packet.data(), packet.size());
     ApFaults& faults = settings_.faults;
     if (auto drop = faults.drop.find(opcode); drop != faults.drop.end() && drop->second > 0) {
         --drop->second;

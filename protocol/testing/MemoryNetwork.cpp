@@ -152,6 +152,10 @@ void MemoryNetwork::ClientSent(Socket* from, Datagram datagram)
 {
     sent.push_back({from->mac, from->ipAddress, from->link(), datagram});
     const int link = from->link();
+    const bool heard = std::any_of(peers_.begin(), peers_.end(),
+                                   [link](const auto& entry) { return entry.second.link == link; });
+    if (!heard)
+        return;
     QPointer<MemoryNetwork> self(this);
     QMetaObject::invokeMethod(
         this,
@@ -205,5 +209,14 @@ void MemoryNetwork::DeliverToClients(int link, const Datagram& datagram)
             continue;
         if (broadcast || socket->ipAddress == datagram.toIp)
             socket->Arrive(datagram);
+    }
+}
+
+void MemoryNetwork::ReportReadableWithoutData(int link)
+{
+    const std::vector<Socket*> open = sockets_;
+    for (Socket* socket : open) {
+        if (socket->link() == link)
+            socket->NotifyReadable();
     }
 }

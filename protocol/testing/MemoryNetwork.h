@@ -59,6 +59,9 @@ public:
     // The same from an unnamed sender on link (fromIp and fromPort as given).
     void InjectToClient(int link, Datagram datagram);
 
+    // Reports every client socket on link readable although nothing arrived (a receive error).
+    void ReportReadableWithoutData(int link);
+
     int OpenSocketCount() const { return static_cast<int>(sockets_.size()); }
     std::vector<Sent> sent;
 

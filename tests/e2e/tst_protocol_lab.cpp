@@ -4,6 +4,7 @@
 // Refuses to start anywhere else, before it opens any socket.
 #include "app/Uglobalvar.h"
 #include "platform/testing/ScriptedDialogs.h"
+#include "protocol/Ucudpsocket.h"
 #include "protocol/Uformudp.h"
 #include "protocol/Uiphelp.h"
 #include "protocol/testing/LogCapture.h"
@@ -266,6 +267,69 @@ TEST_F(ProtocolLab, WrongPasswordTimesOutAndOnlyTheNamedDeviceAnswers)
     engine->SendLogin(2000);
     EXPECT_EQ(Await(3000), Messages{result(OP_LOGIN, 1)});
     EXPECT_FALSE(ApLog(1).contains("op=login(1) mac=00:1A:2B:00:02:01"));
+}
+
+// Stands in for the engine: reads the datagram of every UM_SOCKET it is sent.
+class SocketOwner final : public QObject
+{
+public:
+    bool event(QEvent* e) override
+    {
+        WindowMessageEvent* message = AsWindowMessage(e);
+        if (message == nullptr || message->msg != UM_SOCKET || message->wParam != 1)
+            return QObject::event(e);
+        auto* socket = reinterpret_cast<UdpSocket*>(message->lParam);
+        std::uint8_t buffer[64];
+        received = socket->Recv(buffer, sizeof buffer, senderPort, senderAddress);
+        from = socket;
+        return true;
+    }
+    UdpSocket* from = nullptr;
+    int received = 0;
+    std::uint16_t senderPort = 0;
+    std::string senderAddress;
+};
+
+TEST(CUDPSocketLab, ReportsAReadableDatagramToItsOwner)
+{
+    SocketOwner owner;
+    CUDPSocket receiver;
+    receiver.ipAddress = "127.0.0.1";
+    ASSERT_TRUE(receiver.Open(&owner, UM_SOCKET));
+    EXPECT_NE(receiver.port, 0);
+    CUDPSocket sender;
+    ASSERT_TRUE(sender.Open(&owner, UM_SOCKET));
+    EXPECT_EQ(sender.ipAddress, "0.0.0.0"); // no address: the any-address, reported as bound
+    const std::uint8_t hello[5] = {'h', 'e', 'l', 'l', 'o'};
+    ASSERT_TRUE(
+        sender.SendTo(hello, sizeof hello, static_cast<std::uint16_t>(receiver.port), "127.0.0.1"));
+    EXPECT_TRUE(RunUntil([&] { return owner.from != nullptr; }, 2000));
+    EXPECT_EQ(owner.from, &receiver);
+    EXPECT_EQ(owner.received, 5);
+    EXPECT_EQ(owner.senderAddress, "127.0.0.1");
+    EXPECT_EQ(owner.senderPort, sender.port);
+    receiver.Close();
+    std::uint8_t buffer[8];
+    std::uint16_t port = 0;
+    std::string address;
+    EXPECT_FALSE(receiver.SendTo(hello, sizeof hello, 5432, "127.0.0.1"));
+    EXPECT_EQ(receiver.Recv(buffer, sizeof buffer, port, address), 0);
+}
+
+TEST(CIPHelpLab, ListsTheLabAdaptersInIndexOrder)
+{
+    const std::optional<AdapterList> adapters = CIPHelp().GetAdapters();
+    ASSERT_TRUE(adapters.has_value());
+    ASSERT_EQ(adapters->size(), 2u); // the loopback is no adapter
+    EXPECT_EQ((*adapters)[0].description, "lab0");
+    EXPECT_EQ((*adapters)[1].description, "lab1");
+    ASSERT_EQ((*adapters)[1].addresses.size(), 1u);
+    EXPECT_EQ((*adapters)[1].addresses[0].ipAddress, "198.51.100.1");
+    EXPECT_EQ((*adapters)[1].addresses[0].netmask, "255.255.255.0");
+    EXPECT_NE((*adapters)[0].mac, MacAddress{});
+    MacAddress first{};
+    EXPECT_TRUE(CIPHelp().FindFirstAdapter(first));
+    EXPECT_EQ(first, (*adapters)[0].mac);
 }
 
 } // namespace

@@ -201,6 +201,18 @@ TEST_F(EngineTest, OwnBroadcastHeardBackIsDropped)
         4);
 }
 
+TEST_F(EngineTest, ReceiveErrorIsLoggedAndIgnored)
+{
+    ASSERT_TRUE(Engine().SendDiscover(4000));
+    log.clear();
+    network.ReportReadableWithoutData(0);
+    EXPECT_EQ(log.lines(),
+              (std::vector<std::string>{"CUDPSocket::OnUMSocket(02:C0:00:00:00:0A) 100 1",
+                                        "Local IP:192.0.2.1", "TFormUDP::UDPSocketRead() -1"}));
+    RunFor(4000);
+    EXPECT_EQ(main.messages, Messages{Timeout(OP_DISCOVER)});
+}
+
 TEST_F(EngineTest, ReceivedPacketIsTracedDecipheredBeforeDispatch)
 {
     SearchAndLogin();
@@ -624,6 +636,18 @@ TEST_F(EngineTest, NewRequestReplacesThePendingOne)
     ASSERT_EQ(main.messages, Messages{Timeout(OP_SET_IP)});
     // The second send restarted the wait from zero.
     EXPECT_EQ(main.messages[0].tick - second, 32000u);
+}
+
+TEST_F(EngineTest, RequestWithoutWaitCancelsTheEarlierWait)
+{
+    SearchAndLogin();
+    Engine().SendGetConfig(2000);
+    Engine().SendLogout();
+    RunFor(5000);
+    Engine().SendLogin(2000);
+    Engine().SendGetConfig(0);
+    RunFor(5000);
+    EXPECT_TRUE(main.messages.empty());
 }
 
 TEST_F(EngineTest, TimeoutNamesThePendingRequest)

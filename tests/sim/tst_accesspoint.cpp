@@ -7,6 +7,7 @@
 #include "protocol/testing/Notifications.h"
 #include "sim/testing/MemoryApHost.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -145,6 +146,30 @@ TEST_F(AccessPointTest, OnlyTheNamedDeviceAnswersALogin)
     EXPECT_TRUE(ap->device(1).sessionOpen());
     EXPECT_FALSE(ap->device(2).sessionOpen());
     EXPECT_EQ(engine->targetMac(), ApFleet::NthMac(kApMac, 1));
+}
+
+TEST_F(AccessPointTest, DevicesWithOtherPasswordsIgnoreTheLogin)
+{
+    ApSettings other = settings;
+    other.mac = {0x00, 0x1A, 0x2B, 0x00, 0x00, 0x20};
+    other.name = "Other AP";
+    other.password = "different";
+    std::vector<std::string> secondLog;
+    MemoryApHost second(network, 0, "192.0.2.30", other, 1,
+                        [&](const std::string& line) { secondLog.push_back(line); });
+    Start();
+    const std::vector<DeviceInfo> list = Search();
+    ASSERT_EQ(list.size(), 2u);
+    for (const DeviceInfo& device : list) {
+        if (std::string(device.name) == "Lab AP")
+            Choose(device);
+    }
+    EXPECT_EQ(LoginAndWait(), Messages{result(OP_LOGIN, 1)});
+    EXPECT_TRUE(ap->device().sessionOpen());
+    EXPECT_FALSE(second.device().sessionOpen());
+    // Deciphered with its own password, the request names no device it knows.
+    EXPECT_EQ(
+        std::count(secondLog.begin(), secondLog.end(), "    login for another device, ignored"), 1);
 }
 
 TEST_F(AccessPointTest, AnotherAuthenticationTextIsRefused)
