@@ -26,11 +26,16 @@ public:
     using QApplication::QApplication;
 
     QWidget* mainWindow = nullptr;
+    bool quitAfterFirstPaint = false;
 
     bool notify(QObject* receiver, QEvent* event) override
     {
         try {
             const bool handled = QApplication::notify(receiver, event);
+            if (quitAfterFirstPaint && receiver == mainWindow && event->type() == QEvent::Paint) {
+                quitAfterFirstPaint = false;
+                QMetaObject::invokeMethod(this, &QApplication::quit, Qt::QueuedConnection);
+            }
             if (receiver == mainWindow && event->type() == QEvent::Close && event->isAccepted())
                 QApplication::quit();
             return handled;
@@ -75,9 +80,9 @@ int RunSetup(int argc, char** argv, const std::function<QWidget*()>& createWindo
             app.mainWindow = mainWindow;
             SetMainWindow(mainWindow);
             mainWindow->show();
-            // For start-up measurements: leave as soon as the loop first runs.
-            if (qEnvironmentVariableIsSet("SETUP_QUIT_WHEN_IDLE"))
-                QMetaObject::invokeMethod(&app, &QApplication::quit, Qt::QueuedConnection);
+            // For start-up measurements: leave once the main window has been painted.
+            if (qEnvironmentVariableIsSet("SETUP_QUIT_AFTER_FIRST_PAINT"))
+                app.quitAfterFirstPaint = true;
             QApplication::exec();
         }
     } catch (const std::exception& e) {
