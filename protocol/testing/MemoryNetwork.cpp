@@ -61,6 +61,10 @@ public:
         NotifyReadable();
     }
     void NotifyReadable() { OnUMSocket(handle_, FD_READ, handle_); }
+    void Notify(std::uint32_t event, bool foreign)
+    {
+        OnUMSocket(foreign ? handle_ + 0x1000 : handle_, event, handle_);
+    }
 
     int link() const { return link_; }
     long handle() const { return handle_; }
@@ -218,5 +222,14 @@ void MemoryNetwork::ReportReadableWithoutData(int link)
     for (Socket* socket : open) {
         if (socket->link() == link)
             socket->NotifyReadable();
+    }
+}
+
+void MemoryNetwork::ReportSocketEvent(int link, std::uint32_t event, bool foreignHandle)
+{
+    const std::vector<Socket*> open = sockets_;
+    for (Socket* socket : open) {
+        if (socket->link() == link)
+            socket->Notify(event, foreignHandle);
     }
 }

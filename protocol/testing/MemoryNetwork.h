@@ -61,6 +61,9 @@ public:
 
     // Reports every client socket on link readable although nothing arrived (a receive error).
     void ReportReadableWithoutData(int link);
+    // Hands every client socket on link a notification with the given event word, for its own
+    // handle or for another one.
+    void ReportSocketEvent(int link, std::uint32_t event, bool foreignHandle);
 
     int OpenSocketCount() const { return static_cast<int>(sockets_.size()); }
     std::vector<Sent> sent;

@@ -213,6 +213,19 @@ TEST_F(EngineTest, ReceiveErrorIsLoggedAndIgnored)
     EXPECT_EQ(main.messages, Messages{Timeout(OP_DISCOVER)});
 }
 
+TEST_F(EngineTest, OnlyReadEventsOfTheSocketItselfAreRead)
+{
+    ASSERT_TRUE(Engine().SendDiscover(4000));
+    log.clear();
+    network.ReportSocketEvent(0, FD_READ, true); // another socket's handle
+    network.ReportSocketEvent(0, 0x20, false);   // a close event
+    network.ReportSocketEvent(0, 0x10, false);   // a connect event
+    EXPECT_EQ(log.lines(),
+              (std::vector<std::string>{"CUDPSocket::OnUMSocket(02:C0:00:00:00:0A) 1100 1",
+                                        "CUDPSocket::OnUMSocket(02:C0:00:00:00:0A) 100 20",
+                                        "CUDPSocket::OnUMSocket(02:C0:00:00:00:0A) 100 10"}));
+}
+
 TEST_F(EngineTest, ReceivedPacketIsTracedDecipheredBeforeDispatch)
 {
     SearchAndLogin();
