@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <functional>
 
@@ -139,6 +141,12 @@ bool SelectComboByValue(QComboBox* list, int value)
         }
     }
     return false;
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->geometry().center() - window->rect().center());
 }
 
 void FocusEdit(QWidget* edit)

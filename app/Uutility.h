@@ -17,6 +17,8 @@ bool IsHexText(const QString& text);
 bool IsValidWpsPin(const QString& text);
 // Selects the first entry whose attached value (item data) is value; false when none is.
 bool SelectComboByValue(QComboBox* list, int value);
+// Centres window on the primary screen.
+void CentreOnScreen(QWidget* window);
 // Gives edit the focus when its window is visible and edit can take it.
 void FocusEdit(QWidget* edit);
 

@@ -10,9 +10,7 @@
 #include "platform/Shell.h"
 #include "wizard/Uformmain.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 TFormAutorun* FormAutorun = nullptr;
 
@@ -32,8 +30,7 @@ TFormAutorun::TFormAutorun(QWidget* parent) : QWidget(parent, Qt::FramelessWindo
 {
     setObjectName("FormAutorun");
     setFixedSize(600, 450);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen(this);
 
     ImgBG = new QLabel(this);
     ImgBG->setObjectName("ImgBG");

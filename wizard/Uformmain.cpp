@@ -17,11 +17,9 @@
 #include "wizard/Uframewlprofile.h"
 #include "wizard/Uframewpsmethod.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScreen>
 
 TFormMain* FormMain = nullptr;
 
@@ -34,8 +32,7 @@ TFormMain::TFormMain(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint 
     setObjectName("FormMain");
     setFixedSize(600, 450);
     setModal(true);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen(this);
 
     ImgBG = new QLabel(this);
     ImgBG->setObjectName("ImgBG");

@@ -79,6 +79,11 @@ TTrifaceBtn* TFrameBase::AddPageButton(const char* name, const QString& caption,
     return button;
 }
 
+void TFrameBase::PostOnClick(QAbstractButton* button, WizardCommand command)
+{
+    connect(button, &QAbstractButton::clicked, this, [command] { PostWizard(command); });
+}
+
 void TFrameBase::SetPageButtonFaces(TTrifaceBtn* button)
 {
     button->SetFace(FormRes->Picture("ImgBtnN"));

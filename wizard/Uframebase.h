@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QLabel;
 class TTrifaceBtn;
 
@@ -47,6 +48,8 @@ protected:
     TTrifaceBtn* AddPageButton(const char* name, const QString& caption, int left, int top = 288);
     // Shows the shared picture pictureName in label.
     static void SetPicture(QLabel* label, const char* pictureName);
+    // A click on button posts the navigation request command.
+    void PostOnClick(QAbstractButton* button, WizardCommand command);
     // Gives button the shared page-button faces (normal, mouse-over, pressed).
     static void SetPageButtonFaces(TTrifaceBtn* button);
 

@@ -9,8 +9,8 @@ TFrameBlank::TFrameBlank(const char* className, QWidget* parent) : TFrameBase(cl
     ImgBG = AddBackground();
     BtnExit = AddPageButton("BtnExit", "Exit", 24);
     BtnBack = AddPageButton("BtnBack", "Back", 389);
-    connect(BtnExit, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_EXIT); });
-    connect(BtnBack, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_BACK); });
+    PostOnClick(BtnExit, WIZ_EXIT);
+    PostOnClick(BtnBack, WIZ_BACK);
 }
 
 void TFrameBlank::InitPage()

@@ -44,8 +44,8 @@ TFrameDevList::TFrameDevList(QWidget* parent)
 
     connect(LvDevList, &QTreeWidget::itemSelectionChanged, this, [this] { LvDevListSelectItem(); });
     connect(BtnRefresh, &QAbstractButton::clicked, this, [this] { BtnRefreshClick(); });
-    connect(BtnExit, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_EXIT); });
-    connect(BtnBack, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_BACK); });
+    PostOnClick(BtnExit, WIZ_EXIT);
+    PostOnClick(BtnBack, WIZ_BACK);
     connect(BtnCfg, &QAbstractButton::clicked, this, [this] { BtnCfgClick(); });
 }
 

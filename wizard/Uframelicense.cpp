@@ -29,8 +29,8 @@ TFrameLicense::TFrameLicense(QWidget* parent) : TFrameBase("TFrameLicense", pare
     BtnNext = AddPageButton("BtnNext", "Next", 492);
 
     connect(ChkAccept, &QCheckBox::toggled, this, [this] { ChkAcceptClick(); });
-    connect(BtnExit, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_EXIT); });
-    connect(BtnBack, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_BACK); });
+    PostOnClick(BtnExit, WIZ_EXIT);
+    PostOnClick(BtnBack, WIZ_BACK);
     connect(BtnNext, &QAbstractButton::clicked, this, [this] { BtnNextClick(); });
 }
 

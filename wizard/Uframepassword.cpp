@@ -54,8 +54,8 @@ TFramePassword::TFramePassword(QWidget* parent) : TFrameBase("TFramePassword", p
     BtnBack = AddPageButton("BtnBack", "Back", 389);
     BtnLogin = AddPageButton("BtnLogin", "Login", 492);
 
-    connect(BtnExit, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_EXIT); });
-    connect(BtnBack, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_BACK); });
+    PostOnClick(BtnExit, WIZ_EXIT);
+    PostOnClick(BtnBack, WIZ_BACK);
     connect(BtnLogin, &QAbstractButton::clicked, this, [this] { BtnLoginClick(); });
     connect(EdtPassword, &QLineEdit::returnPressed, BtnLogin, &QAbstractButton::click);
 }

@@ -22,9 +22,9 @@ TFrameSuccess::TFrameSuccess(QWidget* parent) : TFrameBase("TFrameSuccess", pare
     BtnBack = AddPageButton("BtnBack", "Back", 389);
     BtnNext = AddPageButton("BtnNext", "Next", 492);
     BtnNext->hide();
-    connect(BtnExit, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_EXIT); });
-    connect(BtnBack, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_BACK); });
-    connect(BtnNext, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_NEXT); });
+    PostOnClick(BtnExit, WIZ_EXIT);
+    PostOnClick(BtnBack, WIZ_BACK);
+    PostOnClick(BtnNext, WIZ_NEXT);
 }
 
 void TFrameSuccess::InitPage()

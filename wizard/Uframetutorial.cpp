@@ -16,9 +16,9 @@ TFrameTutorialBase::TFrameTutorialBase(const char* className, const char* pictur
     BtnExit = AddPageButton("BtnExit", "Exit", 24);
     BtnBack = AddPageButton("BtnBack", "Back", 389);
     BtnNext = AddPageButton("BtnNext", "Next", 492);
-    connect(BtnExit, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_EXIT); });
-    connect(BtnBack, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_BACK); });
-    connect(BtnNext, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_NEXT); });
+    PostOnClick(BtnExit, WIZ_EXIT);
+    PostOnClick(BtnBack, WIZ_BACK);
+    PostOnClick(BtnNext, WIZ_NEXT);
 }
 
 void TFrameTutorialBase::InitPage()

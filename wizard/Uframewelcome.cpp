@@ -20,9 +20,9 @@ TFrameWelcome::TFrameWelcome(QWidget* parent) : TFrameBase("TFrameWelcome", pare
     BtnUG = AddPageButton("BtnUG", "User Guide", 389);
     BtnUG->hide();
     BtnStart = AddPageButton("BtnStart", "Start", 492);
-    connect(BtnExit, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_EXIT); });
+    PostOnClick(BtnExit, WIZ_EXIT);
     connect(BtnUG, &QAbstractButton::clicked, this, [this] { userGuide.Open(); });
-    connect(BtnStart, &QAbstractButton::clicked, this, [] { PostWizard(WIZ_NEXT); });
+    PostOnClick(BtnStart, WIZ_NEXT);
 }
 
 void TFrameWelcome::InitPage()
