@@ -4,6 +4,7 @@
 #include "wizard/Uframedevlist.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -80,6 +81,25 @@ TEST_F(FormAutorunTest, WizardBackShowsTheMenuAgainAndExitEndsTheProgram)
     autorun->BtnSetupWizardClick();
     EXPECT_FALSE(autorun->isVisible());
     EXPECT_EQ(wizard->result(), 1);
+}
+
+TEST_F(FormAutorunTest, DraggingTheBackgroundMovesTheWindow)
+{
+    start();
+    autorun->show();
+    autorun->move(100, 80);
+    const QPoint grab = autorun->mapToGlobal(QPoint(20, 20));
+    auto send = [this](QEvent::Type type, QPoint global, Qt::MouseButton button,
+                       Qt::MouseButtons buttons) {
+        QMouseEvent event(type, autorun->ImgBG->mapFromGlobal(global), global, button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(autorun->ImgBG, &event);
+    };
+    send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, grab + QPoint(50, 30), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(autorun->pos(), QPoint(150, 110));
+    send(QEvent::MouseMove, grab + QPoint(90, 90), Qt::NoButton, Qt::NoButton); // released
+    EXPECT_EQ(autorun->pos(), QPoint(150, 110));
 }
 
 } // namespace
