@@ -130,10 +130,12 @@ bool VirtualClock::event(QEvent* e)
     // Some dispatchers announce blocking while posted events still wait. Time moves on only
     // once a whole round of the queue went by without any other event: until then the jump
     // goes to the back of the queue again.
-    if (activity_ != activityAtPost_) {
+    // A widget that never stops posting (an animation) must not hold time still for ever.
+    if (activity_ != activityAtPost_ && ++deferredJumps_ < kMaxDeferredJumps) {
         postJump();
         return true;
     }
+    deferredJumps_ = 0;
     jumpPosted_ = false;
     if (Timer* next = nextDue()) {
         if (next->due_ > elapsed_) {

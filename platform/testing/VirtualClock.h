@@ -48,6 +48,8 @@ private:
     bool jumpPosted_ = false;
     std::uint64_t activity_ = 0;       // events delivered, the clock's own excepted
     std::uint64_t activityAtPost_ = 0; // activity_ when the pending jump was posted
+    int deferredJumps_ = 0;
+    static constexpr int kMaxDeferredJumps = 10000;
     QMetaObject::Connection blockConnection_;
     std::uint32_t idleGuardMs_ = 10000;
     std::function<void()> onStuck_;

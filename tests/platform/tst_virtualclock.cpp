@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/testing/VirtualClock.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -137,6 +138,23 @@ TEST(VirtualClock, TimeStandsStillWhileQueuedWorkRemains)
     hop(50);
     WaitWithMessages(10);
     EXPECT_EQ(chainEndedAt, start);
+}
+
+// Something that posts for ever (an animation) must not hold time still for ever.
+TEST(VirtualClock, TimeMovesOnDespiteEndlessPosting)
+{
+    VirtualClock clock;
+    bool stop = false;
+    std::function<void()> repost = [&] {
+        if (!stop)
+            QMetaObject::invokeMethod(&clock, repost, Qt::QueuedConnection);
+    };
+    repost();
+    const std::uint32_t start = GetTickCount();
+    WaitWithMessages(1000);
+    stop = true;
+    EXPECT_EQ(GetTickCount() - start, 1000u);
+    QCoreApplication::processEvents();
 }
 
 TEST(VirtualClockDeathTest, ALoopWithNothingArmedIsStopped)
