@@ -228,10 +228,6 @@ void TFormMain::GoNext(LPARAM param)
 TFrameBase* TFormMain::previousPage()
 {
     TFrameBase* page = currentPage;
-    if (page == FrameLicense1 || page == FrameTutorial1) {
-        done(2);
-        return currentPage;
-    }
     if (page == FrameTutorial21)
         return FrameTutorial1;
     if (page == FrameDevList1)
@@ -254,5 +250,10 @@ TFrameBase* TFormMain::previousPage()
 
 void TFormMain::GoBack(LPARAM param)
 {
+    // Back on the first pages closes the wizard; the page stays current for the next opening.
+    if (currentPage == FrameLicense1 || currentPage == FrameTutorial1) {
+        done(2);
+        return;
+    }
     SwitchPage(previousPage(), NavBack, param);
 }

@@ -71,7 +71,6 @@ int TFormProgress::ShowCentered(QWidget* control)
 
 void TFormProgress::SetModalResult(int result)
 {
-    ending_ = true;
     TimerProc.SetEnabled(false);
     done(result);
 }
@@ -80,7 +79,6 @@ void TFormProgress::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     tickCounter_ = 0;
-    ending_ = false;
     TimerProc.SetEnabled(true);
 }
 
@@ -98,7 +96,7 @@ void TFormProgress::TimerProcTimer()
     tickCounter_ = 1;
     if (OnStart)
         OnStart();
-    if (!ending_ && isVisible())
+    if (isVisible()) // the start action may have ended the dialog
         TimerProc.SetEnabled(true);
 }
 
@@ -110,6 +108,6 @@ void TFormProgress::keyPressEvent(QKeyEvent* e)
 
 void TFormProgress::closeEvent(QCloseEvent* e)
 {
-    if (!ending_)
-        e->ignore();
+    // Only the owner ends the dialog (done() hides it without a close event).
+    e->ignore();
 }

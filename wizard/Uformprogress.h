@@ -42,5 +42,4 @@ private:
     void TimerProcTimer();
 
     int tickCounter_ = 0;
-    bool ending_ = false;
 };

@@ -70,9 +70,10 @@ void TFrameBase::SetPicture(QLabel* label, const char* pictureName)
     label->setPixmap(QPixmap::fromImage(FormRes->Picture(pictureName)));
 }
 
-TTrifaceBtn* TFrameBase::AddPageButton(const char* name, const QString& caption, int left, int top)
+TTrifaceBtn* TFrameBase::AddPageButton(const char* name, const QString& caption, int left, int top,
+                                       QWidget* parent)
 {
-    auto* button = new TTrifaceBtn(this);
+    auto* button = new TTrifaceBtn(parent != nullptr ? parent : this);
     button->setObjectName(name);
     button->setText(caption);
     button->setGeometry(left, top, 85, 21);

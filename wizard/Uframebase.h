@@ -45,7 +45,8 @@ protected:
     // Building blocks of the page layouts: the background picture label at (0, 0) covering the
     // page, and an 85 x 21 page button. Pictures are put in by InitPage.
     QLabel* AddBackground();
-    TTrifaceBtn* AddPageButton(const char* name, const QString& caption, int left, int top = 288);
+    TTrifaceBtn* AddPageButton(const char* name, const QString& caption, int left, int top = 288,
+                               QWidget* parent = nullptr);
     // Shows the shared picture pictureName in label.
     static void SetPicture(QLabel* label, const char* pictureName);
     // A click on button posts the navigation request command.

@@ -31,8 +31,7 @@ TFrameDevList::TFrameDevList(QWidget* parent)
     LvDevList->setAllColumnsShowFocus(true);
     LvDevList->setStyleSheet("QTreeView::item { border-right: 1px solid #d8d8d8; "
                              "border-bottom: 1px solid #d8d8d8; }");
-    BtnRefresh = AddPageButton("BtnRefresh", "Refresh", 444, 222);
-    BtnRefresh->setParent(GBoxDevList);
+    BtnRefresh = AddPageButton("BtnRefresh", "Refresh", 444, 222, GBoxDevList);
     PlSearch = AddLabel(GBoxDevList, "PlSearch", "Searching...", {177, 110, 200, 30});
     PlSearch->setAlignment(Qt::AlignCenter);
     PlSearch->setAutoFillBackground(true);
